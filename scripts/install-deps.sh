@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs, with apt-get, what building, running or testing needs and is not
+# yet on this Debian machine. Usage: install-deps.sh run|test
+set -euo pipefail
+
+purpose=${1:-test}
+
+# To build and start the program.
+packages=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
+if [ "$purpose" = test ]; then
+    # The tests: GoogleTest, a real X server for those that need one, and
+    # the tools that read back what the window shows.
+    packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils imagemagick)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null | grep -qx installed; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

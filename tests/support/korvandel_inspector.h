@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "relation/korvandel.h"
+
+namespace relation {
+
+// Reads the form-level state of a Korvandel for the tests.
+struct KorvandelInspector
+{
+    static const Korvandel &of(const toolkit::Form &form)
+    {
+        return dynamic_cast<const Korvandel &>(form);
+    }
+    static toolkit::Value SettlementIndex(const toolkit::Form &form)
+    {
+        return of(form).SettlementIndex;
+    }
+    static toolkit::Value RiverIndex(const toolkit::Form &form) { return of(form).RiverIndex; }
+    static std::int16_t ClickSource(const toolkit::Form &form) { return of(form).ClickSource; }
+};
+
+} // namespace relation

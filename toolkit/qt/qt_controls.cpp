@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt_controls.h"
+
+#include "../description.h"
+#include "../error.h"
+
+#include <QItemSelectionModel>
+#include <QMetaObject>
+#include <QScrollBar>
+
+namespace toolkit::qt {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QModelIndex ListWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (!selectionModel()->hasSelection() && count() > 0) {
+        switch (action) {
+        case MoveUp:
+        case MoveDown:
+        case MoveNext:
+        case MovePrevious:
+            return model()->index(0, 0);
+        default:
+            break;
+        }
+    }
+    return QListWidget::moveCursor(action, modifiers);
+}
+
+bool RadioButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+QtListBox::QtListBox(QWidget *parent, const ControlDescription &description, std::string name)
+    : m_widget(new ListWidget(parent)), m_name(std::move(name))
+{
+    m_widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const std::string_view entry : description.entries)
+        m_widget->addItem(toQString(entry));
+    if (description.sorted) {
+        m_widget->sortItems();
+        for (int row = 0; row < m_widget->count(); ++row)
+            m_entries.push_back(m_widget->item(row)->text().toStdString());
+    } else {
+        m_entries.assign(description.entries.begin(), description.entries.end());
+    }
+    if (m_entries.size() > 32767)
+        throw Error(m_name, "a list box holds at most 32767 entries");
+    QObject::connect(m_widget, &QListWidget::itemSelectionChanged, m_widget,
+                     [this] { selectionChanged(); });
+}
+
+std::int16_t QtListBox::entryCount() const
+{
+    return static_cast<std::int16_t>(m_entries.size());
+}
+
+const std::string &QtListBox::entry(std::int16_t index) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
+        throw Error(m_name + ": entry " + std::to_string(index),
+                    "outside the list of " + std::to_string(m_entries.size()) + " entries");
+    return m_entries[static_cast<std::size_t>(index)];
+}
+
+void QtListBox::setSelectedIndex(std::int16_t index)
+{
+    if (index == -1) {
+        m_widget->clearSelection();
+        return;
+    }
+    if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
+        throw Error(m_name + ": selecting entry " + std::to_string(index),
+                    "outside the list of " + std::to_string(m_entries.size()) + " entries");
+    // Selects the entry, makes it current and scrolls it into view; Qt reports
+    // the new selection synchronously, which raises Click.
+    m_widget->setCurrentRow(index);
+}
+
+void QtListBox::selectionChanged()
+{
+    const QModelIndexList rows = m_widget->selectionModel()->selectedRows();
+    m_selected = rows.isEmpty() ? std::int16_t{-1} : static_cast<std::int16_t>(rows.first().row());
+    m_source.raise(Event::Click);
+}
+
+QtOptionButton::QtOptionButton(QWidget *parent, const ControlDescription &description)
+    : m_widget(new RadioButton(toQString(description.text), parent)),
+      m_caption(description.text)
+{
+    QObject::connect(m_widget, &QAbstractButton::toggled, m_widget, [this](bool checked) {
+        if (checked)
+            m_source.raise(Event::Click);
+    });
+}
+
+bool QtOptionButton::isSelected() const
+{
+    return m_widget->isChecked();
+}
+
+void QtOptionButton::setSelected(bool selected)
+{
+    if (selected) {
+        m_widget->setChecked(true);
+        return;
+    }
+    // An exclusive button cannot be cleared directly: Qt keeps one selected.
+    m_widget->setAutoExclusive(false);
+    m_widget->setChecked(false);
+    m_widget->setAutoExclusive(true);
+}
+
+QtTextBox::QtTextBox(QWidget *parent, const ControlDescription &description)
+    : m_widget(new QPlainTextEdit(parent)), m_text(description.text)
+{
+    m_widget->setLineWrapMode(description.multiLine ? QPlainTextEdit::WidgetWidth
+                                                    : QPlainTextEdit::NoWrap);
+    m_widget->setVerticalScrollBarPolicy(description.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
+    m_widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (description.locked) {
+        m_widget->setReadOnly(true);
+        m_widget->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                          Qt::TextSelectableByKeyboard);
+    }
+    m_widget->setFocusPolicy(Qt::StrongFocus);
+    refresh();
+}
+
+void QtTextBox::setText(std::string text)
+{
+    m_text = std::move(text);
+    ++m_writes;
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(m_widget, [this] { refresh(); }, Qt::QueuedConnection);
+}
+
+void QtTextBox::refresh()
+{
+    m_refreshPending = false;
+    QString shown = toQString(m_text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_widget->setPlainText(shown);
+}
+
+} // namespace toolkit::qt

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../controls.h"
+#include "../dispatch.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include <string>
+#include <vector>
+
+namespace toolkit {
+
+struct ControlDescription;
+
+namespace qt {
+
+// A list whose arrow keys start at the first entry while nothing is selected,
+// although Qt makes the first entry current as soon as the list is focused.
+class ListWidget final : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+};
+
+// An option button that takes a click anywhere on its band, not only on the
+// indicator and the caption's text.
+class RadioButton final : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
+};
+
+class QtListBox final : public ListBox
+{
+public:
+    QtListBox(QWidget *parent, const ControlDescription &description, std::string name);
+
+    std::int16_t entryCount() const override;
+    const std::string &entry(std::int16_t index) const override;
+    std::int16_t selectedIndex() const override { return m_selected; }
+    void setSelectedIndex(std::int16_t index) override;
+
+    void setEventSource(EventSource source) { m_source = source; }
+    ListWidget *widget() const { return m_widget; }
+
+private:
+    void selectionChanged();
+
+    ListWidget *m_widget;
+    std::string m_name;
+    std::vector<std::string> m_entries;
+    std::int16_t m_selected = -1;
+    EventSource m_source;
+};
+
+class QtOptionButton final : public OptionButton
+{
+public:
+    QtOptionButton(QWidget *parent, const ControlDescription &description);
+
+    const std::string &caption() const override { return m_caption; }
+    bool isSelected() const override;
+    void setSelected(bool selected) override;
+
+    void setEventSource(EventSource source) { m_source = source; }
+    RadioButton *widget() const { return m_widget; }
+
+private:
+    RadioButton *m_widget;
+    std::string m_caption;
+    EventSource m_source;
+};
+
+// Keeps the text exactly as set, line ends included, and brings the widget
+// up to date once before it is next drawn, however often the text was set.
+class QtTextBox final : public TextBox
+{
+public:
+    QtTextBox(QWidget *parent, const ControlDescription &description);
+
+    const std::string &text() const override { return m_text; }
+    void setText(std::string text) override;
+
+    QPlainTextEdit *widget() const { return m_widget; }
+    int writes() const { return m_writes; }
+
+private:
+    void refresh();
+
+    QPlainTextEdit *m_widget;
+    std::string m_text;
+    int m_writes = 0;
+    bool m_refreshPending = false;
+};
+
+QString toQString(std::string_view text);
+
+} // namespace qt
+} // namespace toolkit

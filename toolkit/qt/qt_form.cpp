@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt_form.h"
+
+#include "../error.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace toolkit {
+
+namespace {
+
+constexpr int pixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+QColor toQColor(Rgb colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+void setBackColour(QWidget *widget, QPalette::ColorRole role, Rgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(colour));
+    // Buttons fill their background with the Button role, not Window.
+    palette.setColor(widget->backgroundRole(), toQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont toQFont(const FontDescription &description)
+{
+    QFont font(qt::toQString(description.family));
+    font.setPointSize(description.points);
+    font.setWeight(static_cast<QFont::Weight>(description.weight));
+    font.setItalic(description.italic);
+    font.setUnderline(description.underline);
+    font.setStrikeOut(description.strikeOut);
+    return font;
+}
+
+bool takesFocus(const ControlDescription &control)
+{
+    return control.visible &&
+           (control.kind == ControlKind::ListBox || control.kind == ControlKind::OptionButton ||
+            control.kind == ControlKind::TextBox);
+}
+
+} // namespace
+
+FormInstance::Backend::Backend(const FormClass &formClass)
+    : description(formClass.description), dispatcher(formClass.binding)
+{
+    window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint |
+                                                    Qt::WindowTitleHint |
+                                                    Qt::WindowSystemMenuHint |
+                                                    Qt::WindowCloseButtonHint);
+    window->setObjectName(qt::toQString(description.name));
+    window->setWindowTitle(qt::toQString(description.caption));
+    window->setFixedSize(pixels(description.clientWidth), pixels(description.clientHeight));
+    window->setFont(toQFont(description.font));
+    setBackColour(window.get(), QPalette::Window, description.backColour);
+    if (!description.icon.empty())
+        window->setWindowIcon(QIcon(QPixmap(description.icon.data())));
+
+    for (const ControlDescription &control : description.controls) {
+        QWidget *parent = window.get();
+        if (!control.parent.empty()) {
+            parent = widget(control.parent, -1);
+            if (!parent)
+                throw Error(memberName(control.name, control.index),
+                            "its parent " + std::string(control.parent) +
+                                " is not created before it");
+        }
+        const std::string name = memberName(control.name, control.index);
+        const EventSource source{&dispatcher, dispatcher.record(control.name), control.index};
+        QWidget *created = nullptr;
+        QPalette::ColorRole backRole = QPalette::Window;
+        switch (control.kind) {
+        case ControlKind::ListBox: {
+            auto &box = listBoxes.emplace_back(
+                std::make_unique<qt::QtListBox>(parent, control, name));
+            box->setEventSource(source);
+            controls.add(control.name, control.index, *box);
+            created = box->widget();
+            backRole = QPalette::Base;
+            break;
+        }
+        case ControlKind::OptionButton: {
+            auto &button =
+                optionButtons.emplace_back(std::make_unique<qt::QtOptionButton>(parent, control));
+            button->setEventSource(source);
+            controls.add(control.name, control.index, *button);
+            created = button->widget();
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto &box = textBoxes.emplace_back(std::make_unique<qt::QtTextBox>(parent, control));
+            controls.add(control.name, control.index, *box);
+            created = box->widget();
+            backRole = QPalette::Base;
+            break;
+        }
+        case ControlKind::Frame:
+            created = new QGroupBox(qt::toQString(control.text), parent);
+            break;
+        case ControlKind::Label: {
+            auto *label = new QLabel(qt::toQString(control.text), parent);
+            label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                                : Qt::AlignLeft | Qt::AlignTop);
+            created = label;
+            break;
+        }
+        }
+        created->setObjectName(qt::toQString(name));
+        created->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
+                             pixels(control.height));
+        if (control.backColour)
+            setBackColour(created, backRole, *control.backColour);
+        if (!control.visible)
+            created->setVisible(false);
+        placed.push_back({&control, created});
+    }
+
+    // A control created earlier lies over one created later; labels are drawn
+    // on the form itself, beneath every other control.
+    for (auto it = placed.rbegin(); it != placed.rend(); ++it)
+        it->widget->raise();
+    for (const Placed &control : placed)
+        if (control.description->kind == ControlKind::Label)
+            control.widget->lower();
+
+    std::vector<const Placed *> order;
+    for (const Placed &control : placed)
+        if (takesFocus(*control.description))
+            order.push_back(&control);
+        else if (control.description->kind != ControlKind::Label &&
+                 control.description->kind != ControlKind::Frame)
+            control.widget->setFocusPolicy(Qt::NoFocus);
+    std::stable_sort(order.begin(), order.end(), [](const Placed *a, const Placed *b) {
+        return a->description->tabIndex < b->description->tabIndex;
+    });
+    for (const Placed *control : order)
+        tabChain.push_back(control->widget);
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        QWidget::setTabOrder(tabChain[i - 1], tabChain[i]);
+
+    form = formClass.create(controls);
+    dispatcher.setForm(form.get());
+}
+
+FormInstance::Backend::~Backend()
+{
+    dispatcher.setForm(nullptr);
+}
+
+QWidget *FormInstance::Backend::widget(std::string_view name, std::int16_t index) const
+{
+    for (const Placed &control : placed)
+        if (control.description->name == name && control.description->index == index)
+            return control.widget;
+    return nullptr;
+}
+
+std::string FormInstance::Backend::controlName(const QWidget *target) const
+{
+    for (const Placed &control : placed)
+        if (control.widget == target)
+            return memberName(control.description->name, control.description->index);
+    return {};
+}
+
+namespace {
+
+template <class Adapter, class Control>
+Adapter *adapterOf(const std::vector<std::unique_ptr<Adapter>> &adapters, const Control &control)
+{
+    for (const auto &adapter : adapters)
+        if (adapter.get() == &control)
+            return adapter.get();
+    throw Error("user driver", "the control is not one of this form's");
+}
+
+} // namespace
+
+qt::QtListBox *FormInstance::Backend::listBox(const ListBox &control) const
+{
+    return adapterOf(listBoxes, control);
+}
+
+qt::QtOptionButton *FormInstance::Backend::optionButton(const OptionButton &control) const
+{
+    return adapterOf(optionButtons, control);
+}
+
+qt::QtTextBox *FormInstance::Backend::textBox(const TextBox &control) const
+{
+    return adapterOf(textBoxes, control);
+}
+
+FormInstance::FormInstance(const FormClass &formClass)
+    : m_backend(std::make_unique<Backend>(formClass))
+{
+}
+
+FormInstance::~FormInstance() = default;
+
+Form &FormInstance::form() const
+{
+    return *m_backend->form;
+}
+
+FormControls &FormInstance::controls() const
+{
+    return m_backend->controls;
+}
+
+FormInstance::Backend &FormInstance::backend()
+{
+    return *m_backend;
+}
+
+void FormInstance::show()
+{
+    QWidget &window = *m_backend->window;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.x() + (area.width() - window.width()) / 2,
+                    area.y() + (area.height() - window.height()) / 2);
+    }
+    window.show();
+    if (!m_backend->tabChain.empty())
+        m_backend->tabChain.front()->setFocus(Qt::OtherFocusReason);
+}
+
+bool FormInstance::isVisible() const
+{
+    return m_backend->window->isVisible();
+}
+
+void FormInstance::setObserver(DispatchObserver observer)
+{
+    m_backend->dispatcher.setObserver(std::move(observer));
+}
+
+} // namespace toolkit

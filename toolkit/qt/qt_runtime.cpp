@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "../runtime.h"
+
+#include "../dispatch.h"
+#include "../form.h"
+#include "qt_form.h"
+
+#include <QApplication>
+
+#include <string>
+
+namespace toolkit {
+
+struct Runtime::Impl
+{
+    // The program takes no command line: Qt is given the program's name alone.
+    int argc = 1;
+    std::string name = "reki-i-selishta";
+    char *argv[2] = {name.data(), nullptr};
+    QApplication application{argc, argv};
+};
+
+Runtime::Runtime() : m_impl(std::make_unique<Impl>()) {}
+
+Runtime::~Runtime() = default;
+
+int Runtime::run(const ProjectDescription &project)
+{
+    setProgramName(project.name);
+    QApplication::setApplicationName(QString::fromUtf8(project.name.data(),
+                                                       static_cast<qsizetype>(project.name.size())));
+    QApplication::setApplicationDisplayName(
+        QString::fromUtf8(project.title.data(), static_cast<qsizetype>(project.title.size())));
+    FormInstance form(project.startup);
+    form.show();
+    return QApplication::exec();
+}
+
+int run(const ProjectDescription &project)
+{
+    Runtime runtime;
+    return runtime.run(project);
+}
+
+} // namespace toolkit
