@@ -53,6 +53,12 @@ struct ControlDescription
     bool sorted = false;
     // Labels.
     bool centred = false;
+    // Labels: the control that the label names, for assistive technology.
+    std::string_view buddy{};
+    std::int16_t buddyIndex = -1;
+    // The name by which assistive technology announces a control that has
+    // neither a caption nor a label.
+    std::string_view accessibleName{};
 };
 
 struct FontDescription

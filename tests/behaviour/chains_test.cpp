@@ -239,6 +239,59 @@ TEST(Keyboard, ArrowsAmongTheOptionButtonsChooseARiver)
     EXPECT_EQ(window.ClickSource(), SourceNone);
 }
 
+struct TabCase
+{
+    const char *name;
+    std::int16_t river; // -1: none chosen yet
+    std::vector<std::string> stops;
+};
+
+class TabOrder : public testing::TestWithParam<TabCase>
+{
+};
+
+// The option buttons are one stop, at the selected button (the first while
+// none is selected), at its place in the described order.
+TEST_P(TabOrder, VisitsTheStopsInTheDescribedOrderBothWays)
+{
+    const TabCase &c = GetParam();
+    ShownWindow window;
+    if (c.river >= 0)
+        window.chooseRiver(c.river);
+    const int before = window.writes();
+    window.user.focus("Text1", 0);
+
+    std::vector<std::string> forwards;
+    for (std::size_t i = 0; i <= c.stops.size(); ++i) {
+        forwards.push_back(window.user.focusedControl());
+        window.user.pressKey(toolkit::Key::Tab);
+    }
+    std::vector<std::string> expectedForwards = c.stops;
+    expectedForwards.push_back(c.stops.front());
+    EXPECT_EQ(forwards, expectedForwards);
+
+    window.user.focus("Text1", 0);
+    std::vector<std::string> backwards;
+    for (std::size_t i = 0; i <= c.stops.size(); ++i) {
+        backwards.push_back(window.user.focusedControl());
+        window.user.pressKey(toolkit::Key::Backtab);
+    }
+    EXPECT_EQ(backwards.front(), c.stops.front());
+    EXPECT_EQ(std::vector<std::string>(backwards.begin() + 1, backwards.end()),
+              std::vector<std::string>(c.stops.rbegin(), c.stops.rend()));
+
+    // Moving the focus chooses nothing.
+    EXPECT_EQ(window.writes(), before);
+    EXPECT_EQ(window.selectedRiver(), c.river);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TabOrder,
+    testing::Values(TabCase{"NothingChosen", -1, {"Text1(0)", "Option1(0)", "List1(0)"}},
+                    TabCase{"RiverBeforeTheList", 2, {"Text1(0)", "Option1(2)", "List1(0)"}},
+                    TabCase{"RiverAfterTheList", 6, {"Text1(0)", "List1(0)", "Option1(6)"}}),
+    [](const testing::TestParamInfo<TabCase> &row) { return row.param.name; });
+
 TEST(Accessibility, OptionButtonActionChoosesTheRiver)
 {
     ShownWindow window;

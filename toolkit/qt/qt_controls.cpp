@@ -5,7 +5,10 @@
 #include "../error.h"
 
 #include <QItemSelectionModel>
+
+#include <algorithm>
 #include <QMetaObject>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace toolkit::qt {
@@ -36,6 +39,15 @@ bool RadioButton::hitButton(const QPoint &pos) const
     return rect().contains(pos);
 }
 
+void GroupBox::paintEvent(QPaintEvent *event)
+{
+    QGroupBox::paintEvent(event);
+    QPainter painter(this);
+    for (const RadioButton *button : findChildren<RadioButton *>(Qt::FindDirectChildrenOnly))
+        if (button->isVisibleTo(this))
+            painter.fillRect(button->geometry(), button->palette().color(QPalette::Button));
+}
+
 QtListBox::QtListBox(QWidget *parent, const ControlDescription &description, std::string name)
     : m_widget(new ListWidget(parent)), m_name(std::move(name))
 {
@@ -54,6 +66,19 @@ QtListBox::QtListBox(QWidget *parent, const ControlDescription &description, std
         throw Error(m_name, "a list box holds at most 32767 entries");
     QObject::connect(m_widget, &QListWidget::itemSelectionChanged, m_widget,
                      [this] { selectionChanged(); });
+}
+
+void QtListBox::fitRows()
+{
+    // Rows share the list's height evenly, so that no entry is ever shown cut
+    // off at the bottom: the list scrolls by whole entries.
+    const int natural = m_widget->fontMetrics().height() + 2;
+    const int height = m_widget->height() - 2 * m_widget->frameWidth();
+    const int rows = std::max(1, height / natural);
+    const QSize size(0, std::max(natural, height / rows));
+    m_widget->setUniformItemSizes(true);
+    for (int row = 0; row < m_widget->count(); ++row)
+        m_widget->item(row)->setSizeHint(size);
 }
 
 std::int16_t QtListBox::entryCount() const

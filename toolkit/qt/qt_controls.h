@@ -4,6 +4,7 @@
 #include "../controls.h"
 #include "../dispatch.h"
 
+#include <QGroupBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -39,6 +40,18 @@ protected:
     bool hitButton(const QPoint &pos) const override;
 };
 
+// A frame that paints the back colours of its option buttons beneath all of
+// them, so that where two buttons overlap the caption of the lower one still
+// shows through the upper one's transparent band.
+class GroupBox final : public QGroupBox
+{
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 class QtListBox final : public ListBox
 {
 public:
@@ -51,6 +64,8 @@ public:
 
     void setEventSource(EventSource source) { m_source = source; }
     ListWidget *widget() const { return m_widget; }
+    // Spreads the entries over the list's height; again after a resize.
+    void fitRows();
 
 private:
     void selectionChanged();

@@ -27,14 +27,14 @@ QColor toQColor(Rgb colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-void setBackColour(QWidget *widget, QPalette::ColorRole role, Rgb colour)
+void setBackColour(QWidget *widget, QPalette::ColorRole role, Rgb colour, bool fill)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, toQColor(colour));
     // Buttons fill their background with the Button role, not Window.
     palette.setColor(widget->backgroundRole(), toQColor(colour));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    widget->setAutoFillBackground(fill);
 }
 
 QFont toQFont(const FontDescription &description)
@@ -46,6 +46,17 @@ QFont toQFont(const FontDescription &description)
     font.setUnderline(description.underline);
     font.setStrikeOut(description.strikeOut);
     return font;
+}
+
+// The picture as drawn, and enlarged for desktops that want bigger icons:
+// pixel for pixel, without blur.
+QIcon iconOf(std::span<const char *const> xpm)
+{
+    const QPixmap picture(xpm.data());
+    QIcon icon(picture);
+    for (const int size : {48, 64, 128})
+        icon.addPixmap(picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return icon;
 }
 
 bool takesFocus(const ControlDescription &control)
@@ -68,9 +79,9 @@ FormInstance::Backend::Backend(const FormClass &formClass)
     window->setWindowTitle(qt::toQString(description.caption));
     window->setFixedSize(pixels(description.clientWidth), pixels(description.clientHeight));
     window->setFont(toQFont(description.font));
-    setBackColour(window.get(), QPalette::Window, description.backColour);
+    setBackColour(window.get(), QPalette::Window, description.backColour, true);
     if (!description.icon.empty())
-        window->setWindowIcon(QIcon(QPixmap(description.icon.data())));
+        window->setWindowIcon(iconOf(description.icon));
 
     for (const ControlDescription &control : description.controls) {
         QWidget *parent = window.get();
@@ -85,6 +96,8 @@ FormInstance::Backend::Backend(const FormClass &formClass)
         const EventSource source{&dispatcher, dispatcher.record(control.name), control.index};
         QWidget *created = nullptr;
         QPalette::ColorRole backRole = QPalette::Window;
+        // Option buttons leave their band to the frame (qt::GroupBox).
+        bool fillsBackground = true;
         switch (control.kind) {
         case ControlKind::ListBox: {
             auto &box = listBoxes.emplace_back(
@@ -101,6 +114,7 @@ FormInstance::Backend::Backend(const FormClass &formClass)
             button->setEventSource(source);
             controls.add(control.name, control.index, *button);
             created = button->widget();
+            fillsBackground = false;
             break;
         }
         case ControlKind::TextBox: {
@@ -111,7 +125,7 @@ FormInstance::Backend::Backend(const FormClass &formClass)
             break;
         }
         case ControlKind::Frame:
-            created = new QGroupBox(qt::toQString(control.text), parent);
+            created = new qt::GroupBox(qt::toQString(control.text), parent);
             break;
         case ControlKind::Label: {
             auto *label = new QLabel(qt::toQString(control.text), parent);
@@ -125,10 +139,28 @@ FormInstance::Backend::Backend(const FormClass &formClass)
         created->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
                              pixels(control.height));
         if (control.backColour)
-            setBackColour(created, backRole, *control.backColour);
+            setBackColour(created, backRole, *control.backColour, fillsBackground);
+        if (!control.accessibleName.empty())
+            created->setAccessibleName(qt::toQString(control.accessibleName));
         if (!control.visible)
             created->setVisible(false);
+        if (control.kind == ControlKind::ListBox)
+            listBoxes.back()->fitRows();
         placed.push_back({&control, created});
+    }
+
+    for (const Placed &control : placed) {
+        if (control.description->buddy.empty())
+            continue;
+        QWidget *buddy = widget(control.description->buddy, control.description->buddyIndex);
+        auto *label = qobject_cast<QLabel *>(control.widget);
+        if (!buddy || !label)
+            throw Error(memberName(control.description->name, control.description->index),
+                        "names no control of the form");
+        label->setBuddy(buddy);
+        // Qt's lists take their accessible name from the widget alone.
+        if (buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(label->text());
     }
 
     // A control created earlier lies over one created later; labels are drawn
