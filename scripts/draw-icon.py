@@ -35,7 +35,7 @@ def inside_ellipse(x, y, cy, rx, ry):
 def pixel(x, y):
     px, py = x + 0.5, y + 0.5
     # Top bun: a dome over an ellipse, seen a little from above.
-    if py <= 15.5 and inside_ellipse(px, py, 14.0, 14.5, 11.5):
+    if py <= 15.5 and inside_ellipse(px, py, 14.5, 14.5, 11.5):
         for sx, sy in [(9, 7), (15, 5), (21, 7), (12, 11), (19, 10), (6, 12), (25, 12), (16, 9)]:
             if abs(px - sx - 0.5) <= 1.0 and abs(py - sy - 0.5) <= 0.5:
                 return "s"
@@ -43,7 +43,7 @@ def pixel(x, y):
             return "h"
         return "b"
     # Lettuce: a wavy band wider than the bun.
-    wave = 16.5 + 1.2 * math.sin(px * 1.3)
+    wave = 17.3 + 1.0 * math.sin(px * 1.3)
     if 14.5 <= py <= wave + 0.5 and abs(px - CX) <= 15.5:
         return "G" if py > wave - 0.5 else "g"
     # Cheese: a band with two drips.

@@ -11,7 +11,7 @@ packages=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev fonts-li
 if [ "$purpose" = test ]; then
     # The tests: GoogleTest, a real X server for those that need one, and
     # the tools that read back what the window shows.
-    packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils imagemagick)
+    packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool metacity imagemagick)
 fi
 
 missing=()

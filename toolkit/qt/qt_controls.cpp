@@ -34,15 +34,52 @@ QModelIndex ListWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers mo
     return QListWidget::moveCursor(action, modifiers);
 }
 
+void ListWidget::resizeEvent(QResizeEvent *event)
+{
+    QListWidget::resizeEvent(event);
+    fitRows();
+}
+
+void ListWidget::showEvent(QShowEvent *event)
+{
+    QListWidget::showEvent(event);
+    fitRows();
+}
+
+void ListWidget::fitRows()
+{
+    // The few pixels left over below the last whole row become a margin in
+    // the list's own colour, where no part of a further entry can peek in.
+    const int natural = fontMetrics().height() + 2;
+    const int height = viewport()->height() + viewportMargins().bottom();
+    const int rows = std::max(1, height / natural);
+    const int rowHeight = std::max(natural, height / rows);
+    setViewportMargins(0, 0, 0, std::max(0, height - rows * rowHeight));
+    if (count() == 0 || item(0)->sizeHint().height() == rowHeight)
+        return;
+    setUniformItemSizes(true);
+    for (int row = 0; row < count(); ++row)
+        item(row)->setSizeHint(QSize(0, rowHeight));
+}
+
 bool RadioButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
 }
 
-void GroupBox::paintEvent(QPaintEvent *event)
+void GroupBox::paintEvent(QPaintEvent *)
 {
-    QGroupBox::paintEvent(event);
     QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QRect border = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1));
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, palette().color(backgroundRole()));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
     for (const RadioButton *button : findChildren<RadioButton *>(Qt::FindDirectChildrenOnly))
         if (button->isVisibleTo(this))
             painter.fillRect(button->geometry(), button->palette().color(QPalette::Button));
@@ -52,6 +89,8 @@ QtListBox::QtListBox(QWidget *parent, const ControlDescription &description, std
     : m_widget(new ListWidget(parent)), m_name(std::move(name))
 {
     m_widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_widget->setBackgroundRole(QPalette::Base);
+    m_widget->setAutoFillBackground(true);
     m_widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const std::string_view entry : description.entries)
         m_widget->addItem(toQString(entry));
@@ -66,19 +105,6 @@ QtListBox::QtListBox(QWidget *parent, const ControlDescription &description, std
         throw Error(m_name, "a list box holds at most 32767 entries");
     QObject::connect(m_widget, &QListWidget::itemSelectionChanged, m_widget,
                      [this] { selectionChanged(); });
-}
-
-void QtListBox::fitRows()
-{
-    // Rows share the list's height evenly, so that no entry is ever shown cut
-    // off at the bottom: the list scrolls by whole entries.
-    const int natural = m_widget->fontMetrics().height() + 2;
-    const int height = m_widget->height() - 2 * m_widget->frameWidth();
-    const int rows = std::max(1, height / natural);
-    const QSize size(0, std::max(natural, height / rows));
-    m_widget->setUniformItemSizes(true);
-    for (int row = 0; row < m_widget->count(); ++row)
-        m_widget->item(row)->setSizeHint(size);
 }
 
 std::int16_t QtListBox::entryCount() const

@@ -20,6 +20,8 @@ namespace qt {
 
 // A list whose arrow keys start at the first entry while nothing is selected,
 // although Qt makes the first entry current as soon as the list is focused.
+// Its rows share the list's height evenly, so that no entry is ever shown
+// cut off at the bottom: the list scrolls by whole entries.
 class ListWidget final : public QListWidget
 {
 public:
@@ -27,6 +29,11 @@ public:
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fitRows();
 };
 
 // An option button that takes a click anywhere on its band, not only on the
@@ -40,9 +47,10 @@ protected:
     bool hitButton(const QPoint &pos) const override;
 };
 
-// A frame that paints the back colours of its option buttons beneath all of
-// them, so that where two buttons overlap the caption of the lower one still
-// shows through the upper one's transparent band.
+// A frame drawn in its back colour with its caption on the top border line.
+// It also paints the back colours of its option buttons beneath all of them,
+// so that where two buttons overlap the caption of the lower one still shows
+// through the upper one's transparent band.
 class GroupBox final : public QGroupBox
 {
 public:
@@ -64,8 +72,6 @@ public:
 
     void setEventSource(EventSource source) { m_source = source; }
     ListWidget *widget() const { return m_widget; }
-    // Spreads the entries over the list's height; again after a resize.
-    void fitRows();
 
 private:
     void selectionChanged();

@@ -71,6 +71,8 @@ bool takesFocus(const ControlDescription &control)
 FormInstance::Backend::Backend(const FormClass &formClass)
     : description(formClass.description), dispatcher(formClass.binding)
 {
+    // With these hints and equal minimum and maximum sizes the window manager
+    // is told that the window can only be moved and closed.
     window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint |
                                                     Qt::WindowTitleHint |
                                                     Qt::WindowSystemMenuHint |
@@ -144,8 +146,6 @@ FormInstance::Backend::Backend(const FormClass &formClass)
             created->setAccessibleName(qt::toQString(control.accessibleName));
         if (!control.visible)
             created->setVisible(false);
-        if (control.kind == ControlKind::ListBox)
-            listBoxes.back()->fitRows();
         placed.push_back({&control, created});
     }
 

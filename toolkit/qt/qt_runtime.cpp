@@ -29,8 +29,6 @@ int Runtime::run(const ProjectDescription &project)
     setProgramName(project.name);
     QApplication::setApplicationName(QString::fromUtf8(project.name.data(),
                                                        static_cast<qsizetype>(project.name.size())));
-    QApplication::setApplicationDisplayName(
-        QString::fromUtf8(project.title.data(), static_cast<qsizetype>(project.title.size())));
     FormInstance form(project.startup);
     form.show();
     return QApplication::exec();
