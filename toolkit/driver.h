@@ -24,11 +24,16 @@ public:
 
     // A mouse click on an entry of a list box.
     void clickEntry(const ListBox &list, std::int16_t index);
+    // A double click on an entry of a list box.
+    void doubleClickEntry(const ListBox &list, std::int16_t index);
     // A mouse click on an option button, on its band right of the caption.
     void clickOption(const OptionButton &option);
     // A mouse click on the middle of a control, named as in the description
     // ("Label1", 0); a single control has index -1.
     void clickControl(std::string_view name, std::int16_t index);
+    // A mouse click on the form's own background, at a point in pixels of its
+    // client area.
+    void clickForm(int x, int y);
     // Moves the keyboard focus to a control, as a click on it would.
     void focus(std::string_view name, std::int16_t index);
     // A key pressed and released on the control that has the focus.

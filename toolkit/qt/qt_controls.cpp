@@ -189,10 +189,11 @@ void QtTextBox::setText(std::string text)
 {
     m_text = std::move(text);
     ++m_writes;
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(m_widget, [this] { refresh(); }, Qt::QueuedConnection);
+    if (!m_refreshPending) {
+        m_refreshPending = true;
+        QMetaObject::invokeMethod(m_widget, [this] { refresh(); }, Qt::QueuedConnection);
+    }
+    m_source.raise(Event::Change);
 }
 
 void QtTextBox::refresh()

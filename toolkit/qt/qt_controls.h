@@ -111,6 +111,7 @@ public:
     const std::string &text() const override { return m_text; }
     void setText(std::string text) override;
 
+    void setEventSource(EventSource source) { m_source = source; }
     QPlainTextEdit *widget() const { return m_widget; }
     int writes() const { return m_writes; }
 
@@ -121,6 +122,7 @@ private:
     std::string m_text;
     int m_writes = 0;
     bool m_refreshPending = false;
+    EventSource m_source;
 };
 
 QString toQString(std::string_view text);

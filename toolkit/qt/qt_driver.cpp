@@ -78,6 +78,26 @@ void UserDriver::clickEntry(const ListBox &list, std::int16_t index)
                       widget->visualItemRect(item).center());
 }
 
+void UserDriver::doubleClickEntry(const ListBox &list, std::int16_t index)
+{
+    qt::ListWidget *widget = m_form.backend().listBox(list)->widget();
+    QListWidgetItem *item = widget->item(index);
+    if (!item)
+        throw Error("user driver", "no entry " + std::to_string(index) + " to double-click");
+    widget->scrollToItem(item);
+    const QPoint centre = widget->visualItemRect(item).center();
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void UserDriver::clickForm(int x, int y)
+{
+    QWidget *window = m_form.backend().window.get();
+    if (window->childAt(x, y))
+        throw Error("user driver", "a control covers the form there");
+    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(x, y));
+}
+
 void UserDriver::clickOption(const OptionButton &option)
 {
     QWidget *widget = m_form.backend().optionButton(option)->widget();

@@ -3,6 +3,7 @@
 
 #include "../error.h"
 
+#include <QAbstractScrollArea>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -82,6 +83,9 @@ FormInstance::Backend::Backend(const FormClass &formClass)
     window->setFixedSize(pixels(description.clientWidth), pixels(description.clientHeight));
     window->setFont(toQFont(description.font));
     setBackColour(window.get(), QPalette::Window, description.backColour, true);
+    relay = new qt::EventRelay(window.get());
+    const EventSource formSource{&dispatcher, dispatcher.record(description.name), -1};
+    relay->watch(window.get(), formSource, qt::EventRelay::Kind::Form);
     if (!description.icon.empty())
         window->setWindowIcon(iconOf(description.icon));
 
@@ -121,6 +125,7 @@ FormInstance::Backend::Backend(const FormClass &formClass)
         }
         case ControlKind::TextBox: {
             auto &box = textBoxes.emplace_back(std::make_unique<qt::QtTextBox>(parent, control));
+            box->setEventSource(source);
             controls.add(control.name, control.index, *box);
             created = box->widget();
             backRole = QPalette::Base;
@@ -138,6 +143,12 @@ FormInstance::Backend::Backend(const FormClass &formClass)
         }
         }
         created->setObjectName(qt::toQString(name));
+        const bool choice =
+            control.kind == ControlKind::ListBox || control.kind == ControlKind::OptionButton;
+        const auto kind = choice ? qt::EventRelay::Kind::ChoiceControl : qt::EventRelay::Kind::Control;
+        relay->watch(created, source, kind);
+        if (auto *scrolled = qobject_cast<QAbstractScrollArea *>(created))
+            relay->watch(scrolled->viewport(), source, kind);
         created->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
                              pixels(control.height));
         if (control.backColour)
@@ -188,10 +199,13 @@ FormInstance::Backend::Backend(const FormClass &formClass)
 
     form = formClass.create(controls);
     dispatcher.setForm(form.get());
+    formSource.raise(Event::Load);
 }
 
 FormInstance::Backend::~Backend()
 {
+    if (relay)
+        EventSource{&dispatcher, dispatcher.record(description.name), -1}.raise(Event::Terminate);
     dispatcher.setForm(nullptr);
 }
 

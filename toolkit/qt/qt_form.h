@@ -5,6 +5,7 @@
 #include "../dispatch.h"
 #include "../form.h"
 #include "qt_controls.h"
+#include "qt_events.h"
 
 #include <QWidget>
 
@@ -41,6 +42,7 @@ struct FormInstance::Backend
     std::vector<std::unique_ptr<qt::QtTextBox>> textBoxes;
     // Declared after the adapters so that the widgets go before them.
     std::unique_ptr<QWidget> window;
+    qt::EventRelay *relay = nullptr;
     std::vector<Placed> placed;
     std::vector<QWidget *> tabChain;
     // Declared last so that it goes first: the form's code refers to the rest.
