@@ -67,25 +67,26 @@ QWidget *focusTarget(FormInstance::Backend &backend)
 
 } // namespace
 
+// The middle of a list entry, scrolled into view.
+QPoint entryCentre(qt::ListWidget *widget, std::int16_t index)
+{
+    QListWidgetItem *item = widget->item(index);
+    if (!item)
+        throw Error("user driver", "the list has no entry " + std::to_string(index));
+    widget->scrollToItem(item);
+    return widget->visualItemRect(item).center();
+}
+
 void UserDriver::clickEntry(const ListBox &list, std::int16_t index)
 {
     qt::ListWidget *widget = m_form.backend().listBox(list)->widget();
-    QListWidgetItem *item = widget->item(index);
-    if (!item)
-        throw Error("user driver", "no entry " + std::to_string(index) + " to click");
-    widget->scrollToItem(item);
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
-                      widget->visualItemRect(item).center());
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, entryCentre(widget, index));
 }
 
 void UserDriver::doubleClickEntry(const ListBox &list, std::int16_t index)
 {
     qt::ListWidget *widget = m_form.backend().listBox(list)->widget();
-    QListWidgetItem *item = widget->item(index);
-    if (!item)
-        throw Error("user driver", "no entry " + std::to_string(index) + " to double-click");
-    widget->scrollToItem(item);
-    const QPoint centre = widget->visualItemRect(item).center();
+    const QPoint centre = entryCentre(widget, index);
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, centre);
 }
