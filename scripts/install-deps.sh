@@ -7,11 +7,14 @@ set -euo pipefail
 purpose=${1:-test}
 
 # To build and start the program.
-packages=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
+packages=(cmake make g++ pkgconf python3 qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
 if [ "$purpose" = test ]; then
     # The tests: GoogleTest, a real X server for those that need one, and
     # the tools that read back what the window shows.
     packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool metacity imagemagick)
+    # The packaging: the Windows resource compiler, the validators of the
+    # desktop files, and what builds and checks the Debian package.
+    packages+=(binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian)
 fi
 
 missing=()

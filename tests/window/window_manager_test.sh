@@ -7,19 +7,7 @@
 set -uo pipefail
 
 program=$1
-passes=0
-failures=0
-check() { # description, command...
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $what"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/../checks.sh"
 
 err=$(mktemp)
 trap 'rm -f "$err"' EXIT
@@ -85,5 +73,4 @@ check "closing the window ends the program with status 0 (was $status)" test "$s
 check "nothing on standard error" test ! -s "$err"
 [ -s "$err" ] && cat "$err"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -68,7 +68,7 @@ QWidget *focusTarget(FormInstance::Backend &backend)
 } // namespace
 
 // The middle of a list entry, scrolled into view.
-QPoint entryCentre(qt::ListWidget *widget, std::int16_t index)
+static QPoint entryCentre(qt::ListWidget *widget, std::int16_t index)
 {
     QListWidgetItem *item = widget->item(index);
     if (!item)
