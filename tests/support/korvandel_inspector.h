@@ -18,6 +18,15 @@ struct KorvandelInspector
     }
     static toolkit::Value RiverIndex(const toolkit::Form &form) { return of(form).RiverIndex; }
     static std::int16_t ClickSource(const toolkit::Form &form) { return of(form).ClickSource; }
+
+    // Writes the report for a river on its own, outside any click.
+    static void ShowRelation(toolkit::Form &form, toolkit::Value river, toolkit::Value settlement)
+    {
+        auto &korvandel = dynamic_cast<Korvandel &>(form);
+        korvandel.RiverIndex = river;
+        korvandel.SettlementIndex = settlement;
+        korvandel.ShowRelation();
+    }
 };
 
 } // namespace relation

@@ -72,6 +72,11 @@ std::string ShownWindow::expectedReport(std::int16_t river) const
                             [this](std::int16_t s) { return nameOf(s); });
 }
 
+void ShownWindow::ShowRelation(toolkit::Value river, toolkit::Value settlement)
+{
+    KorvandelInspector::ShowRelation(form.form(), river, settlement);
+}
+
 toolkit::Value ShownWindow::SettlementIndex() const
 {
     return KorvandelInspector::SettlementIndex(form.form());

@@ -40,6 +40,8 @@ public:
     std::string nameOf(std::int16_t settlement) const;
     std::string expectedReport(std::int16_t river) const;
 
+    // The report for a river written outside any click, from the state given.
+    void ShowRelation(toolkit::Value river, toolkit::Value settlement);
     toolkit::Value SettlementIndex() const;
     toolkit::Value RiverIndex() const;
     std::int16_t ClickSource() const;
