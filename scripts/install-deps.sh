@@ -11,7 +11,7 @@ packages=(cmake make g++ pkgconf python3 qt6-base-dev qt6-qpa-plugins libgl-dev 
 if [ "$purpose" = test ]; then
     # The tests: GoogleTest, a real X server for those that need one, and
     # the tools that read back what the window shows.
-    packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool metacity imagemagick)
+    packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool metacity imagemagick valgrind)
     # The packaging: the Windows resource compiler, the validators of the
     # desktop files, and what builds and checks the Debian package.
     packages+=(binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian)
