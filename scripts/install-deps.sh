@@ -12,6 +12,8 @@ if [ "$purpose" = test ]; then
     # The tests: GoogleTest, a real X server for those that need one, and
     # the tools that read back what the window shows.
     packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool metacity imagemagick valgrind)
+    # A screen reader's view: the accessibility bus and its Python client.
+    packages+=(dbus at-spi2-core python3-pyatspi)
     # The packaging: the Windows resource compiler, the validators of the
     # desktop files, and what builds and checks the Debian package.
     packages+=(binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian)

@@ -2,6 +2,7 @@
 #include "qt_form.h"
 
 #include "../error.h"
+#include "qt_accessible.h"
 
 #include <QAbstractScrollArea>
 #include <QGroupBox>
@@ -83,6 +84,7 @@ FormInstance::Backend::Backend(const FormClass &formClass)
     window->setFixedSize(pixels(description.clientWidth), pixels(description.clientHeight));
     window->setFont(toQFont(description.font));
     setBackColour(window.get(), QPalette::Window, description.backColour, true);
+    qt::readInScreenOrder(window.get());
     relay = new qt::EventRelay(window.get());
     const EventSource formSource{&dispatcher, dispatcher.record(description.name), -1};
     relay->watch(window.get(), formSource, qt::EventRelay::Kind::Form);
@@ -133,6 +135,7 @@ FormInstance::Backend::Backend(const FormClass &formClass)
         }
         case ControlKind::Frame:
             created = new qt::GroupBox(qt::toQString(control.text), parent);
+            qt::readInScreenOrder(created);
             break;
         case ControlKind::Label: {
             auto *label = new QLabel(qt::toQString(control.text), parent);
