@@ -168,8 +168,15 @@ void QtOptionButton::setSelected(bool selected)
     m_widget->setAutoExclusive(true);
 }
 
+void TextEdit::showEvent(QShowEvent *event)
+{
+    if (aboutToShow)
+        aboutToShow();
+    QPlainTextEdit::showEvent(event);
+}
+
 QtTextBox::QtTextBox(QWidget *parent, const ControlDescription &description)
-    : m_widget(new QPlainTextEdit(parent)), m_text(description.text)
+    : m_widget(new TextEdit(parent)), m_text(description.text)
 {
     m_widget->setLineWrapMode(description.multiLine ? QPlainTextEdit::WidgetWidth
                                                     : QPlainTextEdit::NoWrap);
@@ -182,14 +189,18 @@ QtTextBox::QtTextBox(QWidget *parent, const ControlDescription &description)
                                           Qt::TextSelectableByKeyboard);
     }
     m_widget->setFocusPolicy(Qt::StrongFocus);
-    refresh();
+    m_widget->aboutToShow = [this] {
+        if (m_stale)
+            refresh();
+    };
 }
 
 void QtTextBox::setText(std::string text)
 {
     m_text = std::move(text);
     ++m_writes;
-    if (!m_refreshPending) {
+    m_stale = true;
+    if (!m_refreshPending && m_widget->isVisible()) {
         m_refreshPending = true;
         QMetaObject::invokeMethod(m_widget, [this] { refresh(); }, Qt::QueuedConnection);
     }
@@ -199,6 +210,9 @@ void QtTextBox::setText(std::string text)
 void QtTextBox::refresh()
 {
     m_refreshPending = false;
+    if (!m_stale)
+        return;
+    m_stale = false;
     QString shown = toQString(m_text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,18 @@ private:
 
 // Keeps the text exactly as set, line ends included, and brings the widget
 // up to date once before it is next drawn, however often the text was set.
+// A text box that tells when it is about to be shown.
+class TextEdit final : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    std::function<void()> aboutToShow;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
+
 class QtTextBox final : public TextBox
 {
 public:
@@ -118,8 +131,11 @@ public:
 private:
     void refresh();
 
-    QPlainTextEdit *m_widget;
+    TextEdit *m_widget;
     std::string m_text;
+    // The widget shows an older text, to be brought up to date before it is
+    // shown: until then a text box lays out nothing, and a hidden one never.
+    bool m_stale = true;
     int m_writes = 0;
     bool m_refreshPending = false;
     EventSource m_source;
