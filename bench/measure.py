@@ -75,6 +75,10 @@ def main():
         ("peak resident memory (MiB)", median("program", "peak"), "floor", median("floor", "peak"), 1.05),
         ("  of it the process's own, anonymous (MiB)", median("program", "anon"), "floor",
          median("floor", "anon"), None),
+        ("start-up, against the peer (ms)", median("program", "startup"), "peer",
+         median("peer", "startup"), None),
+        ("peak resident memory, against the peer (MiB)", median("program", "peak"), "peer",
+         median("peer", "peak"), None),
         ("click to finished repaint (ms, mean of 12)", median("program", "click"), "peer",
          median("peer", "click"), 1.0),
     ]
