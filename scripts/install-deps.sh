@@ -14,6 +14,9 @@ if [ "$purpose" = test ]; then
     packages+=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool metacity imagemagick valgrind)
     # A screen reader's view: the accessibility bus and its Python client.
     packages+=(dbus at-spi2-core python3-pyatspi)
+    # The Windows build: mingw-w64, GoogleTest's sources, Wine to run it and
+    # pefile to read the program file back.
+    packages+=(g++-mingw-w64-x86-64-posix googletest wine64 python3-pefile)
     # The packaging: the Windows resource compiler, the validators of the
     # desktop files, and what builds and checks the Debian package.
     packages+=(binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev lintian)

@@ -110,7 +110,7 @@ TEST(EventBinding, TheToolkitRaisesTheEventsThatHaveNoHandler)
     EXPECT_TRUE(watched.saw("Text1(0)", Event::KeyPress));
     EXPECT_TRUE(watched.saw("Text1(0)", Event::LostFocus));
     EXPECT_TRUE(watched.saw("Text1(0)", Event::GotFocus));
-    EXPECT_TRUE(watched.saw("Korvandel", Event::Paint));
+    EXPECT_TRUE(watched.saw("Korvandel", Event::MouseDown));
 }
 
 TEST(EventBinding, NothingButTheTwoClicksRunsProgramCode)

@@ -14,7 +14,12 @@
 #include <random>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -27,11 +32,17 @@ long environmentNumber(const char *name, long fallback)
 // Resident memory in bytes.
 long residentBytes()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return static_cast<long>(counters.WorkingSetSize);
+#else
     std::ifstream statm("/proc/self/statm");
     long pages = 0;
     long resident = 0;
     statm >> pages >> resident;
     return resident * sysconf(_SC_PAGESIZE);
+#endif
 }
 
 // The sanitizers keep freed memory aside, so resident size says nothing there.

@@ -129,9 +129,9 @@ def main():
         palette = [tuple(pixels[40 + 4 * i:40 + 4 * i + 3][::-1]) for i in range(256)]
         colour_rows = pixels[40 + 1024:40 + 1024 + 32 * 32]
         mask_rows = pixels[40 + 1024 + 32 * 32:]
-        spec = importlib.util.spec_from_file_location("make_icons", make_icons)
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        loader = importlib.util.spec_from_file_location("make_icons", make_icons)
+        module = importlib.util.module_from_spec(loader)
+        loader.loader.exec_module(module)
         _, _, expected = module.read_xpm(xpm)
         mismatches = 0
         for y in range(32):
