@@ -70,7 +70,7 @@ HWND needControl(FormInstance &form, std::string_view name, std::int16_t index)
 void UserDriver::clickEntry(const ListBox &list, std::int16_t index)
 {
     HWND hwnd = m_form.backend().listBox(list)->hwnd;
-    SetFocus(hwnd);
+    m_form.backend().setFocus(hwnd);
     const POINT centre = entryCentre(hwnd, index);
     click(hwnd, centre.x, centre.y);
     m_form.backend().pump();
@@ -90,7 +90,7 @@ void UserDriver::doubleClickEntry(const ListBox &list, std::int16_t index)
 void UserDriver::clickOption(const OptionButton &option)
 {
     HWND hwnd = m_form.backend().optionButton(option)->hwnd;
-    SetFocus(hwnd);
+    m_form.backend().setFocus(hwnd);
     RECT area;
     GetClientRect(hwnd, &area);
     click(hwnd, area.right - 4, area.bottom / 2);
@@ -119,13 +119,13 @@ void UserDriver::clickForm(int x, int y)
 
 void UserDriver::focus(std::string_view name, std::int16_t index)
 {
-    SetFocus(needControl(m_form, name, index));
+    m_form.backend().setFocus(needControl(m_form, name, index));
     m_form.backend().pump();
 }
 
 void UserDriver::pressKey(Key key)
 {
-    HWND focused = GetFocus();
+    HWND focused = m_form.backend().focused();
     if (!focused)
         throw Error("user driver", "no control has the keyboard focus");
     const bool shifted = key == Key::Backtab;
@@ -149,7 +149,7 @@ void UserDriver::pressKey(Key key)
 
 void UserDriver::type(std::string_view text)
 {
-    HWND focused = GetFocus();
+    HWND focused = m_form.backend().focused();
     if (!focused)
         throw Error("user driver", "no control has the keyboard focus");
     for (const wchar_t unit : win32::wide(text))
@@ -175,7 +175,7 @@ void UserDriver::accessibleAction(const ListBox &list, std::int16_t index)
 
 std::string UserDriver::focusedControl() const
 {
-    return m_form.backend().controlName(GetFocus());
+    return m_form.backend().controlName(m_form.backend().focused());
 }
 
 std::string UserDriver::shownText(const TextBox &box) const

@@ -418,7 +418,7 @@ bool FormInstance::Backend::preTranslate(const MSG &message)
 {
     if (message.message != WM_KEYDOWN || (message.hwnd != window && GetParent(message.hwnd) != window))
         return false;
-    const HWND focused = GetFocus();
+    const HWND focused = this->focused();
     if (message.wParam == VK_TAB) {
         // The option buttons of a frame are one stop: the selected one, or
         // the first of the tab order while none is selected.
@@ -460,7 +460,7 @@ bool FormInstance::Backend::preTranslate(const MSG &message)
             const auto index = static_cast<std::size_t>(at - stops.begin());
             next = backwards ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
         }
-        SetFocus(stops[next]);
+        setFocus(stops[next]);
         return true;
     }
     if (message.wParam == VK_UP || message.wParam == VK_DOWN || message.wParam == VK_LEFT ||
@@ -480,12 +480,24 @@ bool FormInstance::Backend::preTranslate(const MSG &message)
             const auto at = static_cast<std::size_t>(std::find(peers.begin(), peers.end(), button.get()) - peers.begin());
             const bool forwards = message.wParam == VK_DOWN || message.wParam == VK_RIGHT;
             win32::W32OptionButton *next = peers[(at + (forwards ? 1 : peers.size() - 1)) % peers.size()];
-            SetFocus(next->hwnd);
+            setFocus(next->hwnd);
             next->setSelected(true);
             return true;
         }
     }
     return false;
+}
+
+HWND FormInstance::Backend::focused() const
+{
+    const HWND hwnd = GetFocus();
+    return hwnd && placedOf(hwnd) ? hwnd : lastFocus;
+}
+
+void FormInstance::Backend::setFocus(HWND hwnd)
+{
+    lastFocus = hwnd;
+    SetFocus(hwnd);
 }
 
 void FormInstance::Backend::pump()
@@ -538,7 +550,7 @@ void FormInstance::show()
     UpdateWindow(m_backend->window);
     SetForegroundWindow(m_backend->window);
     if (!m_backend->tabChain.empty())
-        SetFocus(m_backend->tabChain.front());
+        m_backend->setFocus(m_backend->tabChain.front());
 }
 
 bool FormInstance::isVisible() const

@@ -114,6 +114,11 @@ struct FormInstance::Backend
     bool preTranslate(const MSG &message);
     // Runs what is waiting in the message queue.
     void pump();
+    // The control with the keyboard focus. Windows gives the focus only to
+    // an active window; the form remembers the last one it gave, so that
+    // keys still reach it while another program's window is active.
+    HWND focused() const;
+    void setFocus(HWND hwnd);
 
     const FormDescription &description;
     Dispatcher dispatcher;
@@ -125,6 +130,7 @@ struct FormInstance::Backend
     std::vector<Placed> placed;
     std::vector<HWND> tabChain;
     HWND window = nullptr;
+    HWND lastFocus = nullptr;
     HFONT font = nullptr;
     HBRUSH formBrush = nullptr;
     EventSource formSource;
