@@ -2,6 +2,7 @@
 #include "qt_controls.h"
 
 #include "../description.h"
+#include "../backend.h"
 #include "../error.h"
 
 #include <QItemSelectionModel>
@@ -115,8 +116,7 @@ std::int16_t QtListBox::entryCount() const
 const std::string &QtListBox::entry(std::int16_t index) const
 {
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
-        throw Error(m_name + ": entry " + std::to_string(index),
-                    "outside the list of " + std::to_string(m_entries.size()) + " entries");
+        failOutsideList(m_name + ": entry " + std::to_string(index), m_entries.size());
     return m_entries[static_cast<std::size_t>(index)];
 }
 
@@ -127,8 +127,7 @@ void QtListBox::setSelectedIndex(std::int16_t index)
         return;
     }
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
-        throw Error(m_name + ": selecting entry " + std::to_string(index),
-                    "outside the list of " + std::to_string(m_entries.size()) + " entries");
+        failOutsideList(m_name + ": selecting entry " + std::to_string(index), m_entries.size());
     // Selects the entry, makes it current and scrolls it into view; Qt reports
     // the new selection synchronously, which raises Click.
     m_widget->setCurrentRow(index);

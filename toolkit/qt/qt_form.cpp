@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_form.h"
 
+#include "../backend.h"
 #include "../error.h"
 #include "qt_accessible.h"
 
@@ -227,19 +228,6 @@ std::string FormInstance::Backend::controlName(const QWidget *target) const
             return memberName(control.description->name, control.description->index);
     return {};
 }
-
-namespace {
-
-template <class Adapter, class Control>
-Adapter *adapterOf(const std::vector<std::unique_ptr<Adapter>> &adapters, const Control &control)
-{
-    for (const auto &adapter : adapters)
-        if (adapter.get() == &control)
-            return adapter.get();
-    throw Error("user driver", "the control is not one of this form's");
-}
-
-} // namespace
 
 qt::QtListBox *FormInstance::Backend::listBox(const ListBox &control) const
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "win32_form.h"
 
+#include "../backend.h"
 #include "../error.h"
 
 namespace toolkit::win32 {
@@ -53,16 +54,14 @@ std::int16_t W32ListBox::entryCount() const
 const std::string &W32ListBox::entry(std::int16_t index) const
 {
     if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
-        throw Error(m_name + ": entry " + std::to_string(index),
-                    "outside the list of " + std::to_string(m_entries.size()) + " entries");
+        failOutsideList(m_name + ": entry " + std::to_string(index), m_entries.size());
     return m_entries[static_cast<std::size_t>(index)];
 }
 
 void W32ListBox::setSelectedIndex(std::int16_t index)
 {
     if (index != -1 && (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()))
-        throw Error(m_name + ": selecting entry " + std::to_string(index),
-                    "outside the list of " + std::to_string(m_entries.size()) + " entries");
+        failOutsideList(m_name + ": selecting entry " + std::to_string(index), m_entries.size());
     // Windows reports no change that code makes: the adapter raises Click.
     SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (index == m_selected)

@@ -3,6 +3,7 @@
 // edit controls and static labels, created from the form's description.
 #include "win32_form.h"
 
+#include "../backend.h"
 #include "../error.h"
 
 #include <commctrl.h>
@@ -314,19 +315,6 @@ std::string FormInstance::Backend::controlName(HWND hwnd) const
     const Placed *control = placedOf(hwnd);
     return control ? memberName(control->description->name, control->description->index) : std::string();
 }
-
-namespace {
-
-template <class Adapter, class Control>
-Adapter *adapterOf(const std::vector<std::unique_ptr<Adapter>> &adapters, const Control &control)
-{
-    for (const auto &adapter : adapters)
-        if (adapter.get() == &control)
-            return adapter.get();
-    throw Error("user driver", "the control is not one of this form's");
-}
-
-} // namespace
 
 win32::W32ListBox *FormInstance::Backend::listBox(const ListBox &control) const
 {
