@@ -19,6 +19,17 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QFont toQFont(const FontDescription &description)
+{
+    QFont font(qt::toQString(description.family));
+    font.setPointSize(description.points);
+    font.setWeight(static_cast<QFont::Weight>(description.weight));
+    font.setItalic(description.italic);
+    font.setUnderline(description.underline);
+    font.setStrikeOut(description.strikeOut);
+    return font;
+}
+
 QModelIndex ListWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     if (!selectionModel()->hasSelection() && count() > 0) {

@@ -4,6 +4,7 @@
 #include "../controls.h"
 #include "../dispatch.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 namespace toolkit {
 
 struct ControlDescription;
+struct FontDescription;
 
 namespace qt {
 
@@ -142,6 +144,7 @@ private:
 };
 
 QString toQString(std::string_view text);
+QFont toQFont(const FontDescription &description);
 
 } // namespace qt
 } // namespace toolkit

@@ -40,17 +40,6 @@ void setBackColour(QWidget *widget, QPalette::ColorRole role, Rgb colour, bool f
     widget->setAutoFillBackground(fill);
 }
 
-QFont toQFont(const FontDescription &description)
-{
-    QFont font(qt::toQString(description.family));
-    font.setPointSize(description.points);
-    font.setWeight(static_cast<QFont::Weight>(description.weight));
-    font.setItalic(description.italic);
-    font.setUnderline(description.underline);
-    font.setStrikeOut(description.strikeOut);
-    return font;
-}
-
 // The picture as drawn, and enlarged for desktops that want bigger icons:
 // pixel for pixel, without blur.
 QIcon iconOf(std::span<const char *const> xpm)
@@ -83,7 +72,7 @@ FormInstance::Backend::Backend(const FormClass &formClass)
     window->setObjectName(qt::toQString(description.name));
     window->setWindowTitle(qt::toQString(description.caption));
     window->setFixedSize(pixels(description.clientWidth), pixels(description.clientHeight));
-    window->setFont(toQFont(description.font));
+    window->setFont(qt::toQFont(description.font));
     setBackColour(window.get(), QPalette::Window, description.backColour, true);
     qt::readInScreenOrder(window.get());
     relay = new qt::EventRelay(window.get());

@@ -3,6 +3,7 @@
 
 #include "../dispatch.h"
 #include "../form.h"
+#include "qt_controls.h"
 #include "qt_form.h"
 
 #include <QApplication>
@@ -29,6 +30,10 @@ int Runtime::run(const ProjectDescription &project)
     setProgramName(project.name);
     QApplication::setApplicationName(QString::fromUtf8(project.name.data(),
                                                        static_cast<qsizetype>(project.name.size())));
+    // Every control inherits the start-up form's font. Making it the
+    // application's font as well keeps Qt from loading its default face,
+    // which nothing on the screen would use.
+    QApplication::setFont(qt::toQFont(project.startup.description.font));
     FormInstance form(project.startup);
     form.show();
     return QApplication::exec();
