@@ -25,4 +25,8 @@ Adapter *adapterOf(const std::vector<std::unique_ptr<Adapter>> &adapters, const 
 // "List1(1): entry 46: outside the list of 46 entries".
 [[noreturn]] void failOutsideList(const std::string &operation, std::size_t count);
 
+// Shows the message with which the run time ends the program, where the
+// user can see it, when the standard error stream has no reader there.
+void showFatalError(const std::string &program, const std::string &message);
+
 } // namespace toolkit

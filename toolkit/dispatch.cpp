@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dispatch.h"
 
+#include "backend.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -26,6 +28,7 @@ void endProgram(const std::string &message)
 {
     std::fprintf(stderr, "%s: %s\n", programName().c_str(), message.c_str());
     std::fflush(stderr);
+    showFatalError(programName(), message);
     // The window system's objects are left to the operating system: running
     // their destructors from inside a handler could fail in its turn.
     std::_Exit(EXIT_FAILURE);

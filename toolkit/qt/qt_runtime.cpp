@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../runtime.h"
 
+#include "../backend.h"
 #include "../dispatch.h"
 #include "../form.h"
 #include "qt_controls.h"
@@ -37,6 +38,12 @@ int Runtime::run(const ProjectDescription &project)
     FormInstance form(project.startup);
     form.show();
     return QApplication::exec();
+}
+
+void showFatalError(const std::string &, const std::string &)
+{
+    // Desktops keep a program's standard error in the session's log, which
+    // already has the message.
 }
 
 int run(const ProjectDescription &project)
