@@ -308,6 +308,70 @@ TEST(WindowsProgram, ChoicesByMouseWriteTheReportAndClosingEndsIt)
     DeleteFileW(errors.c_str());
 }
 
+COLORREF pixelAt(HWND control, POINT point)
+{
+    ClientToScreen(control, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+bool dark(COLORREF colour)
+{
+    return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96;
+}
+
+// The option buttons overlap their neighbours by 3 pixels. The one created
+// first takes a click there, and the upper caption's descenders still show.
+TEST(WindowsProgram, OptionButtonsOverlapAsDescribed)
+{
+    Started program(L"\"" + programPath + L"\"", temporaryFile(L"rek"));
+    ASSERT_TRUE(program.started());
+    HWND window = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (window = program.window(L"RekiToolkitForm")) != nullptr; }));
+    std::vector<HWND> buttons;
+    for (const expected::River &river : expected::rivers()) {
+        buttons.push_back(childWithText(window, L"BUTTON", river.caption));
+        ASSERT_NE(buttons.back(), nullptr) << river.caption;
+    }
+    // Let the window paint.
+    Sleep(500);
+
+    // The one on top in each strip, from Арда/Искър down to Тунджа/Янтра.
+    const int onTop[] = {1, 2, 3, 4, 4, 6, 7};
+    for (int river = 0; river < 7; ++river) {
+        RECT upper;
+        RECT lower;
+        GetWindowRect(buttons[static_cast<std::size_t>(river)], &upper);
+        GetWindowRect(buttons[static_cast<std::size_t>(river + 1)], &lower);
+        ASSERT_EQ(upper.bottom - lower.top, 3) << "rivers " << river << " and " << river + 1;
+        bool descender = false;
+        for (LONG y = lower.top; y < upper.bottom; ++y) {
+            EXPECT_EQ(WindowFromPoint({(upper.left + upper.right) / 2, y}),
+                      buttons[static_cast<std::size_t>(onTop[river])])
+                << "rivers " << river << " and " << river + 1 << ", row " << y - lower.top;
+            // Every caption begins with "р", whose tail reaches into the strip.
+            for (LONG x = 14; x < 32; ++x)
+                descender = descender || dark(pixelAt(buttons[static_cast<std::size_t>(river)],
+                                                      {x, y - upper.top}));
+        }
+        EXPECT_TRUE(descender) << "the caption of river " << river << " is cut off at its foot";
+    }
+
+    // The frame's own colour around the buttons, and the buttons' green.
+    HWND frame = childWithText(window, L"BUTTON", "Реки");
+    ASSERT_NE(frame, nullptr);
+    RECT inside;
+    GetClientRect(frame, &inside);
+    EXPECT_EQ(pixelAt(frame, {4, inside.bottom / 2}), RGB(192, 192, 255));
+    RECT band;
+    GetClientRect(buttons[0], &band);
+    EXPECT_EQ(pixelAt(buttons[0], {band.right - 2, 1}), RGB(128, 255, 128));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
 TEST(WindowsProgram, AnErrorThatEndsAProgramWithoutStandardErrorIsShownInABox)
 {
     wchar_t self[MAX_PATH];

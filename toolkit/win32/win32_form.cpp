@@ -53,12 +53,25 @@ LRESULT CALLBACK formProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 // Raises the mouse, key and focus events of a control.
-LRESULT CALLBACK controlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR, DWORD_PTR data)
+LRESULT controlMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                       const FormInstance::Backend::Placed *placed)
 {
-    const auto *placed = reinterpret_cast<const FormInstance::Backend::Placed *>(data);
     const bool choice = placed->description->kind == ControlKind::ListBox ||
                         placed->description->kind == ControlKind::OptionButton;
+    if (placed->description->kind == ControlKind::Frame) {
+        switch (message) {
+        case WM_COMMAND:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            // What the frame's controls tell their parent is for the form.
+            return SendMessageW(placed->owner->window, message, wParam, lParam);
+        case WM_ERASEBKGND:
+            placed->owner->paintFrame(*placed, reinterpret_cast<HDC>(wParam));
+            return 1;
+        default:
+            break;
+        }
+    }
     switch (message) {
     case WM_NCHITTEST:
         // Group boxes and labels let clicks through to the form otherwise.
@@ -103,6 +116,36 @@ LRESULT CALLBACK controlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+LRESULT CALLBACK controlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR, DWORD_PTR data)
+{
+    const auto *placed = reinterpret_cast<const FormInstance::Backend::Placed *>(data);
+    const LRESULT result = controlMessage(hwnd, message, wParam, lParam, placed);
+    if (placed->inFrame) {
+        switch (message) {
+        case BM_SETCHECK:
+        case BM_SETSTATE:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_SETTEXT:
+        case WM_ENABLE: {
+            // The control has drawn itself over its last picture. The frame
+            // paints the background beneath it anew; then it, and the
+            // controls it overlaps, paint again.
+            const HWND frame = GetParent(hwnd);
+            RECT area;
+            GetWindowRect(hwnd, &area);
+            MapWindowPoints(nullptr, frame, reinterpret_cast<POINT *>(&area), 2);
+            RedrawWindow(frame, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return result;
+}
+
 void registerFormClass()
 {
     static const bool registered = [] {
@@ -144,9 +187,8 @@ FormInstance::Backend::Backend(const FormClass &formClass)
 
     placed.reserve(description.controls.size());
     for (const ControlDescription &control : description.controls) {
-        // Controls of a frame stand on the form, offset by the frame's place.
-        int left = control.left;
-        int top = control.top;
+        // The controls of a frame are its child windows, placed within it.
+        HWND parentWindow = window;
         if (!control.parent.empty()) {
             const auto parent = std::find_if(placed.begin(), placed.end(), [&](const Placed &p) {
                 return p.description->name == control.parent && p.description->index == -1;
@@ -154,11 +196,15 @@ FormInstance::Backend::Backend(const FormClass &formClass)
             if (parent == placed.end())
                 throw Error(memberName(control.name, control.index),
                             "its parent " + std::string(control.parent) + " is not created before it");
-            left += parent->description->left;
-            top += parent->description->top;
+            parentWindow = parent->hwnd;
         }
         const wchar_t *windowClass = L"STATIC";
-        DWORD controlStyle = WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
+        // Controls on the form never paint over each other. Those of a frame
+        // leave their background to the frame and may overlap: each draws
+        // its caption whole, descenders included, where the next one
+        // overlaps it, as stacking still decides which one takes a click.
+        DWORD controlStyle = WS_CHILD | (parentWindow == window ? WS_CLIPSIBLINGS : 0) |
+                             (control.visible ? WS_VISIBLE : 0);
         DWORD extended = 0;
         switch (control.kind) {
         case ControlKind::ListBox:
@@ -189,14 +235,14 @@ FormInstance::Backend::Backend(const FormClass &formClass)
         const bool hasCaption = control.kind != ControlKind::ListBox && control.kind != ControlKind::TextBox;
         HWND hwnd = CreateWindowExW(extended, windowClass,
                                     hasCaption ? wide(control.text).c_str() : L"", controlStyle,
-                                    pixels(left), pixels(top), pixels(control.width),
-                                    pixels(control.height), window,
+                                    pixels(control.left), pixels(control.top), pixels(control.width),
+                                    pixels(control.height), parentWindow,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + placed.size())),
                                     GetModuleHandleW(nullptr), nullptr);
         if (!hwnd)
             throw Error(memberName(control.name, control.index), "the control cannot be created");
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        Placed entry{&control, hwnd};
+        Placed entry{&control, hwnd, this, parentWindow != window};
         entry.source = {&dispatcher, dispatcher.record(control.name), control.index};
         if (control.backColour) {
             entry.colour = toColorRef(*control.backColour);
@@ -302,6 +348,22 @@ HWND FormInstance::Backend::widget(std::string_view name, std::int16_t index) co
     return nullptr;
 }
 
+void FormInstance::Backend::paintFrame(const Placed &frame, HDC dc) const
+{
+    RECT area;
+    GetClientRect(frame.hwnd, &area);
+    FillRect(dc, &area, frame.brush ? frame.brush : formBrush);
+    // Beneath its controls, their own back colours.
+    for (const Placed &control : placed) {
+        if (!control.inFrame || !control.brush || GetParent(control.hwnd) != frame.hwnd ||
+            !IsWindowVisible(control.hwnd))
+            continue;
+        GetWindowRect(control.hwnd, &area);
+        MapWindowPoints(nullptr, frame.hwnd, reinterpret_cast<POINT *>(&area), 2);
+        FillRect(dc, &area, control.brush);
+    }
+}
+
 const FormInstance::Backend::Placed *FormInstance::Backend::placedOf(HWND hwnd) const
 {
     for (const Placed &control : placed)
@@ -351,6 +413,11 @@ LRESULT FormInstance::Backend::handle(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLOREDIT: {
         const Placed *control = placedOf(reinterpret_cast<HWND>(lParam));
         HDC dc = reinterpret_cast<HDC>(wParam);
+        if (control && control->inFrame) {
+            // The frame has painted the background already.
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        }
         if (control && control->brush) {
             SetBkColor(dc, control->colour);
             return reinterpret_cast<LRESULT>(control->brush);
@@ -404,7 +471,7 @@ LRESULT FormInstance::Backend::handle(UINT message, WPARAM wParam, LPARAM lParam
 
 bool FormInstance::Backend::preTranslate(const MSG &message)
 {
-    if (message.message != WM_KEYDOWN || (message.hwnd != window && GetParent(message.hwnd) != window))
+    if (message.message != WM_KEYDOWN || (message.hwnd != window && !IsChild(window, message.hwnd)))
         return false;
     const HWND focused = this->focused();
     if (message.wParam == VK_TAB) {

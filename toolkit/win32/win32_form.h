@@ -95,6 +95,9 @@ struct FormInstance::Backend
     {
         const ControlDescription *description;
         HWND hwnd;
+        const Backend *owner;
+        // A child window of a frame.
+        bool inFrame = false;
         HBRUSH brush = nullptr;
         COLORREF colour = 0;
         EventSource source{};
@@ -108,6 +111,9 @@ struct FormInstance::Backend
     win32::W32TextBox *textBox(const TextBox &control) const;
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // A frame's background, and beneath each of its controls that control's
+    // back colour.
+    void paintFrame(const Placed &frame, HDC dc) const;
     // Keys that move the focus or the choice, before the message is
     // dispatched: Tab and Shift+Tab along the tab order, arrows among the
     // option buttons of a frame. True when the key was used.
