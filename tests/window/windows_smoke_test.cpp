@@ -192,22 +192,25 @@ HWND visibleChild(HWND window, const wchar_t *windowClass)
 }
 
 // A press and release of the left button at a point of the screen, through
-// the system's input queue, as a mouse makes it.
-void clickAt(POINT point)
+// the system's input queue, as a mouse makes it. False, and no click, when
+// another window covers the point there.
+bool clickAt(POINT point, HWND target)
 {
+    if (WindowFromPoint(point) != target)
+        return false;
     SetCursorPos(point.x, point.y);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
+    return SendInput(2, input, sizeof(INPUT)) == 2;
 }
 
-void clickOn(HWND control)
+bool clickOn(HWND control)
 {
     RECT area;
     GetWindowRect(control, &area);
-    clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+    return clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2}, control);
 }
 
 std::string entryOf(HWND list, int index)
@@ -219,13 +222,13 @@ std::string entryOf(HWND list, int index)
     return narrow(text);
 }
 
-void clickOnEntry(HWND list, int index)
+bool clickOnEntry(HWND list, int index)
 {
     const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     const auto top = static_cast<LONG>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
     POINT point{8, (index - top) * height + height / 2};
     ClientToScreen(list, &point);
-    clickAt(point);
+    return clickAt(point, list);
 }
 
 std::string reportOf(HWND list, const expected::River &river)
@@ -284,7 +287,7 @@ TEST(WindowsProgram, ChoicesByMouseWriteTheReportAndClosingEndsIt)
     const expected::River &ogosta = expected::rivers()[3];
     HWND ogostaButton = childWithText(window, L"BUTTON", ogosta.caption);
     ASSERT_NE(ogostaButton, nullptr);
-    clickOn(ogostaButton);
+    ASSERT_TRUE(clickOn(ogostaButton)) << "the button is covered";
     EXPECT_TRUE(waitFor([&] { return textOf(report) == reportOf(list, ogosta); })) << textOf(report);
     EXPECT_TRUE(checked(ogostaButton));
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), ogosta.last());
@@ -296,7 +299,7 @@ TEST(WindowsProgram, ChoicesByMouseWriteTheReportAndClosingEndsIt)
     ASSERT_EQ(expected::riverOf(settlement), struma.index);
     HWND strumaButton = childWithText(window, L"BUTTON", struma.caption);
     ASSERT_NE(strumaButton, nullptr);
-    clickOnEntry(list, settlement);
+    ASSERT_TRUE(clickOnEntry(list, settlement)) << "the list is covered";
     EXPECT_TRUE(waitFor([&] { return textOf(report) == reportOf(list, struma); })) << textOf(report);
     EXPECT_TRUE(checked(strumaButton));
     EXPECT_FALSE(checked(ogostaButton));
@@ -394,7 +397,7 @@ TEST(WindowsProgram, AnErrorThatEndsAProgramWithoutStandardErrorIsShownInABox)
         if (isOfClass(child, L"Button"))
             ok = child;
     ASSERT_NE(ok, nullptr);
-    clickOn(ok);
+    ASSERT_TRUE(clickOn(ok)) << "the button is covered";
     EXPECT_EQ(failing.exitCode(), 1);
 }
 
