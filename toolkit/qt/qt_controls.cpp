@@ -98,7 +98,7 @@ void GroupBox::paintEvent(QPaintEvent *)
 }
 
 QtListBox::QtListBox(QWidget *parent, const ControlDescription &description, std::string name)
-    : m_widget(new ListWidget(parent)), m_name(std::move(name))
+    : KeptListBox(std::move(name)), m_widget(new ListWidget(parent))
 {
     m_widget->setSelectionMode(QAbstractItemView::SingleSelection);
     m_widget->setBackgroundRole(QPalette::Base);
@@ -106,39 +106,24 @@ QtListBox::QtListBox(QWidget *parent, const ControlDescription &description, std
     m_widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const std::string_view entry : description.entries)
         m_widget->addItem(toQString(entry));
+    std::vector<std::string> shown(description.entries.begin(), description.entries.end());
     if (description.sorted) {
         m_widget->sortItems();
         for (int row = 0; row < m_widget->count(); ++row)
-            m_entries.push_back(m_widget->item(row)->text().toStdString());
-    } else {
-        m_entries.assign(description.entries.begin(), description.entries.end());
+            shown[static_cast<std::size_t>(row)] = m_widget->item(row)->text().toStdString();
     }
-    if (m_entries.size() > 32767)
-        throw Error(m_name, "a list box holds at most 32767 entries");
+    keep(std::move(shown));
     QObject::connect(m_widget, &QListWidget::itemSelectionChanged, m_widget,
                      [this] { selectionChanged(); });
 }
 
-std::int16_t QtListBox::entryCount() const
-{
-    return static_cast<std::int16_t>(m_entries.size());
-}
-
-const std::string &QtListBox::entry(std::int16_t index) const
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
-        failOutsideList(m_name + ": entry " + std::to_string(index), m_entries.size());
-    return m_entries[static_cast<std::size_t>(index)];
-}
-
 void QtListBox::setSelectedIndex(std::int16_t index)
 {
+    checkSelectable(index);
     if (index == -1) {
         m_widget->clearSelection();
         return;
     }
-    if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
-        failOutsideList(m_name + ": selecting entry " + std::to_string(index), m_entries.size());
     // Selects the entry, makes it current and scrolls it into view; Qt reports
     // the new selection synchronously, which raises Click.
     m_widget->setCurrentRow(index);

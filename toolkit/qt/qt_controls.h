@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "../backend.h"
 #include "../controls.h"
 #include "../dispatch.h"
 
@@ -63,14 +64,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-class QtListBox final : public ListBox
+class QtListBox final : public KeptListBox
 {
 public:
     QtListBox(QWidget *parent, const ControlDescription &description, std::string name);
 
-    std::int16_t entryCount() const override;
-    const std::string &entry(std::int16_t index) const override;
-    std::int16_t selectedIndex() const override { return m_selected; }
     void setSelectedIndex(std::int16_t index) override;
 
     void setEventSource(EventSource source) { m_source = source; }
@@ -80,9 +78,6 @@ private:
     void selectionChanged();
 
     ListWidget *m_widget;
-    std::string m_name;
-    std::vector<std::string> m_entries;
-    std::int16_t m_selected = -1;
     EventSource m_source;
 };
 

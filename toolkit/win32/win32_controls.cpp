@@ -30,38 +30,25 @@ std::string narrow(std::wstring_view text)
 }
 
 W32ListBox::W32ListBox(HWND list, const ControlDescription &description, std::string name)
-    : hwnd(list), m_name(std::move(name)), m_entries(description.entries.begin(), description.entries.end())
+    : KeptListBox(std::move(name)), hwnd(list)
 {
-    if (m_entries.size() > 32767)
-        throw Error(m_name, "a list box holds at most 32767 entries");
-    for (const std::string &entry : m_entries)
+    keep({description.entries.begin(), description.entries.end()});
+    for (const std::string &entry : entries())
         SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry).c_str()));
     if (description.sorted) {
-        const auto count = SendMessageW(hwnd, LB_GETCOUNT, 0, 0);
-        for (LRESULT row = 0; row < count; ++row) {
-            std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0)), L'\0');
-            SendMessageW(hwnd, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-            m_entries[static_cast<std::size_t>(row)] = narrow(text);
+        std::vector<std::string> shown(entries().size());
+        for (std::size_t row = 0; row < shown.size(); ++row) {
+            std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, LB_GETTEXTLEN, row, 0)), L'\0');
+            SendMessageW(hwnd, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+            shown[row] = narrow(text);
         }
+        keep(std::move(shown));
     }
-}
-
-std::int16_t W32ListBox::entryCount() const
-{
-    return static_cast<std::int16_t>(m_entries.size());
-}
-
-const std::string &W32ListBox::entry(std::int16_t index) const
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= m_entries.size())
-        failOutsideList(m_name + ": entry " + std::to_string(index), m_entries.size());
-    return m_entries[static_cast<std::size_t>(index)];
 }
 
 void W32ListBox::setSelectedIndex(std::int16_t index)
 {
-    if (index != -1 && (index < 0 || static_cast<std::size_t>(index) >= m_entries.size()))
-        failOutsideList(m_name + ": selecting entry " + std::to_string(index), m_entries.size());
+    checkSelectable(index);
     // Windows reports no change that code makes: the adapter raises Click.
     SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (index == m_selected)

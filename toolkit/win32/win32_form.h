@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "../backend.h"
 #include "../controls.h"
 #include "../description.h"
 #include "../dispatch.h"
@@ -19,14 +20,11 @@ namespace win32 {
 std::wstring wide(std::string_view text);
 std::string narrow(std::wstring_view text);
 
-class W32ListBox final : public ListBox
+class W32ListBox final : public KeptListBox
 {
 public:
     W32ListBox(HWND list, const ControlDescription &description, std::string name);
 
-    std::int16_t entryCount() const override;
-    const std::string &entry(std::int16_t index) const override;
-    std::int16_t selectedIndex() const override { return m_selected; }
     void setSelectedIndex(std::int16_t index) override;
 
     // The user changed the selection (LBN_SELCHANGE).
@@ -34,11 +32,6 @@ public:
 
     HWND hwnd;
     EventSource source{};
-
-private:
-    std::string m_name;
-    std::vector<std::string> m_entries;
-    std::int16_t m_selected = -1;
 };
 
 class W32OptionButton final : public OptionButton
