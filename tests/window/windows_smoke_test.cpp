@@ -9,6 +9,7 @@
 #include "expected.h"
 
 #include "toolkit/dispatch.h"
+#include "toolkit/win32/win32_form.h"
 
 #include <gtest/gtest.h>
 
@@ -26,23 +27,9 @@ std::wstring programPath;
 const wchar_t kEndWithError[] = L"--end-with-error";
 const std::string kFatalMessage = "Click of Option1(8) failed: Option1(8): no such member";
 
-std::wstring wide(std::string_view text)
-{
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-    return result;
-}
-
-std::string narrow(std::wstring_view text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                        nullptr);
-    return result;
-}
+// The toolkit's own conversions between UTF-8 and Windows' UTF-16.
+using toolkit::win32::narrow;
+using toolkit::win32::wide;
 
 // A path as the command line gives it; under Wine a Unix path is on drive Z:.
 std::wstring windowsPath(std::string path)
